@@ -1,7 +1,6 @@
 #include "skin/decode_mask.h"
 
 #include <cstddef>
-#include <optional>
 
 namespace qv {
 namespace {
@@ -47,7 +46,8 @@ DecodedMask DecodeMask(int width, int height, int rowBytes, std::span<const uint
 
   // The open run is deliberately not reset per row: with an odd width and a non-zero padding
   // nibble it carries into the next stored row, and the decoding stays literal about that.
-  std::optional<int> runStart;
+  constexpr int kNoRun = -1;
+  int runStart = kNoRun;
   for (int r = 0; r < height; ++r) {
     const int y = height - 1 - r;
     const size_t rowOffset = static_cast<size_t>(r) * static_cast<size_t>(rowBytes);
@@ -57,15 +57,15 @@ DecodedMask DecodeMask(int width, int height, int rowBytes, std::span<const uint
       for (int i = 0; i < 2; ++i) {
         const int px = x + i;
         if (codes[i] != kOutsideCode) {
-          if (!runStart) runStart = px;
-        } else if (runStart) {
-          decoded.outline.push_back({*runStart, y, px, y + 1});
-          runStart.reset();
+          if (runStart == kNoRun) runStart = px;
+        } else if (runStart != kNoRun) {
+          decoded.outline.push_back({runStart, y, px, y + 1});
+          runStart = kNoRun;
         }
       }
-      if (x == width - 2 && runStart) {
-        decoded.outline.push_back({*runStart, y, width, y + 1});
-        runStart.reset();
+      if (x == width - 2 && runStart != kNoRun) {
+        decoded.outline.push_back({runStart, y, width, y + 1});
+        runStart = kNoRun;
       }
       SetCodeBits(masks, x, y, codes[0]);
       SetCodeBits(masks, x + 1, y, codes[1]);
