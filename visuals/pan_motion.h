@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <ctime>
+#include <functional>
+
+#include "music/motion_params.h"
 
 namespace qv {
 
@@ -27,8 +31,16 @@ inline constexpr std::array<PanBounds, 2> kPanBounds{{
     {-247.0, 897.0, -41.0, 520.0},
 }};
 
+// Milliseconds since start-up as an unsigned 32-bit count that wraps.
+using TickSource = std::function<uint32_t()>;
+
 // Places both pans at random whole positions (x in 0..799, y in 0..299), seeding the C
 // library's generator with the calendar time, moving at 1 pixel a paint in both directions.
 void PlacePans(std::array<PanState, 2>& pans, std::time_t now);
+
+// One paint's motion: move, limit the carried velocity, bounce off the box, push the
+// velocities with sixteen sines and cosines of the clock, then brake them.
+void StepPan(PanState& pan, const PanBounds& bounds, const MotionParams& params,
+             const TickSource& tick);
 
 }  // namespace qv
