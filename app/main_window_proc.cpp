@@ -21,8 +21,8 @@ void OnPaint(AppState& state) {
   if (frame.width != state.skin.masks.width || frame.height != state.skin.masks.height) {
     frame = ColorBitmap(state.skin.masks.width, state.skin.masks.height);
   }
-  FrameContext context{state.pictures, state.skin.bitmaps, state.playlist, state.pans,
-                       state.motion};
+  FrameContext context{state.pictures, state.skin.bitmaps, state.playlist,
+                       state.pans,     state.motion,       state.services.tickMs};
   ComposeFrame(context, frame);
   windows.PresentFrame(frame);
 }
