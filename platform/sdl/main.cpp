@@ -4,13 +4,13 @@
 #include <iostream>
 
 #include "app/run_player.h"
-#include "music/silent_engine.h"
+#include "music/openmpt/openmpt_engine.h"
 #include "platform/sdl/sdl_window_system.h"
 #include "platform/turbojpeg/turbojpeg_decoder.h"
 
 int main() {
   qv::SdlWindowSystem windows;
-  qv::SilentEngine audio;
+  qv::OpenMptEngine audio;
   qv::PlayerServices services{
       windows,
       audio,
