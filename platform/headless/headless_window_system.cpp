@@ -96,7 +96,10 @@ bool HeadlessWindowSystem::AdvanceClock() {
   if (closeAtMs_ && !closeRequested_) next = std::min(next, *closeAtMs_);
   if (next == kNever) return false;
 
-  nowMs_ = std::max(nowMs_, next);
+  if (next > nowMs_) {
+    nowMs_ = next;
+    if (onClockAdvance) onClockAdvance(nowMs_);
+  }
   while (!inputs_.empty() && inputs_.begin()->first <= nowMs_) {
     queue_.Post(inputs_.begin()->second);
     inputs_.erase(inputs_.begin());
@@ -178,6 +181,7 @@ void HeadlessWindowSystem::PresentFrame(const ColorBitmap& frame) {
   Note("PresentFrame");
   lastFrame_ = frame;
   ++frameCount_;
+  if (onPresent) onPresent(frame);
 }
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,11 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Script: a close request from outside at `atMs`. Without one, the run is closed this
   // way as soon as nothing else is left to happen.
   void CloseAt(uint64_t atMs) { closeAtMs_ = atMs; }
+
+  // Called whenever the virtual clock moves on, before what is due then is delivered.
+  std::function<void(uint64_t nowMs)> onClockAdvance;
+  // Called with every frame presented.
+  std::function<void(const ColorBitmap& frame)> onPresent;
 
   uint64_t NowMs() const { return nowMs_; }
   bool IsAlive() const { return alive_; }
