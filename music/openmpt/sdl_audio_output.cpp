@@ -73,8 +73,10 @@ class SdlAudioOutput final : public AudioOutput {
     wanted.callback = &SdlAudioOutput::Callback;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};
-    device_.Reset(
-        SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_SAMPLES_CHANGE));
+    // No changes allowed: SDL then adapts the device to this spec, and every callback gets
+    // exactly the buffer it asked for (letting the size change overran the buffer SDL's
+    // no-op driver hands out).
+    device_.Reset(SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0));
     if (device_.Id() == 0) return false;
     queueAhead_ = QueueAhead(obtained);
     SDL_PauseAudioDevice(device_.Id(), 0);
