@@ -9,7 +9,8 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/data" "$scratch/resources"
 "$tool" "$scratch/data" "$scratch/resources" >/dev/null
 
-for expected in data/mask.bmp data/player_off.jpg data/player_on.jpg resources/icon_129_pixels.inc; do
+for expected in data/mask.bmp data/player_off.jpg data/player_on.jpg data/duskvale.jpg \
+    data/greets.jpg resources/icon_129_pixels.inc; do
   [[ -f $scratch/$expected ]] || { echo "make_data did not write $expected"; exit 1; }
 done
 

@@ -1,4 +1,5 @@
-// Draws the player's mask, its two skin looks and its icon from one description of shapes.
+// Draws the player's mask, its two skin looks and its icon from one description of shapes,
+// and the two tracks' pictures.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -6,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tools/make_data/duskvale_painter.h"
 #include "tools/make_data/file_output.h"
+#include "tools/make_data/greets_painter.h"
 #include "tools/make_data/icon.h"
 #include "tools/make_data/jpeg_writer.h"
 #include "tools/make_data/layout.h"
@@ -22,6 +25,10 @@ struct Product {
   std::function<std::vector<uint8_t>()> make;
 };
 
+std::vector<uint8_t> EncodePicture(const qv::make_data::Canvas& picture) {
+  return qv::make_data::EncodeJpeg(picture.width(), picture.height(), picture.ToRgb8());
+}
+
 std::vector<uint8_t> EncodeSkin(const PlayerLayout& layout, qv::make_data::Look look) {
   const qv::make_data::Canvas skin = qv::make_data::PaintSkin(layout, look);
   return qv::make_data::EncodeJpeg(skin.width(), skin.height(), skin.ToRgb8());
@@ -36,6 +43,8 @@ std::vector<Product> Products(const std::filesystem::path& dataDir,
       {dataDir / "mask.bmp", [&layout] { return qv::make_data::EncodeMaskImage(layout); }},
       {dataDir / "player_off.jpg", [&layout] { return EncodeSkin(layout, Look::kOff); }},
       {dataDir / "player_on.jpg", [&layout] { return EncodeSkin(layout, Look::kOn); }},
+      {dataDir / "duskvale.jpg", [] { return EncodePicture(qv::make_data::PaintDuskvale()); }},
+      {dataDir / "greets.jpg", [] { return EncodePicture(qv::make_data::PaintGreets()); }},
       {resourcesDir / "icon_129_pixels.inc",
        [&layout] { return qv::make_data::EncodeIconInclude(layout); }},
   };
