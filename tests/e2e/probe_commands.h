@@ -17,6 +17,9 @@ int CursorCommand(Display* display, const Arguments& args);  // (none)
 int ShapeCommand(Display* display, const Arguments& args);   // <window> <mask>
 int ScreenCommand(Display* display, const Arguments& args);  // <window> <mask> <skin> <rgb>
 int CloseCommand(Display* display, const Arguments& args);   // <window>
+// <window> <mask> <off skin> <on skin> <first picture>
+int PlayingCommand(Display* display, const Arguments& args);
+int MovingCommand(Display* display, const Arguments& args);  // <window> <mask>
 int PointCommand(const Arguments& args);                     // <mask> <region>
 int MaskSizeCommand(const Arguments& args);                  // <mask>
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real player in a virtual X server, with openbox or with no window manager, and
-# checks it from outside: window facts, outline, pixels, cursors, dragging and every way out.
+# checks it from outside: window facts, outline, pixels idle and playing, cursors, dragging and
+# every way out.
 #
 # usage: run_e2e.sh openbox|no_wm <quorvendal> <window_probe>   (from the repository root)
 set -euo pipefail
@@ -15,6 +16,8 @@ probe=$3
 repo=$(pwd)
 mask=data/mask.bmp
 off_skin=data/player_off.jpg
+on_skin=data/player_on.jpg
+first_picture=data/duskvale.jpg
 root_colour=3a5f7d
 
 work=$(mktemp -d)
@@ -162,12 +165,29 @@ wait_until 5 focused || fail "the window does not take the keyboard focus"
 xdotool key Escape
 expect_exit 0 "Escape"
 
-# --- the other ways out -------------------------------------------------------------------
+# --- track 1 playing, ended by the close button ------------------------------------------
 
 start_player
+wait_until 5 window_at 100 100 || fail "window not at (100, 100): $("$probe" facts "$window")"
+wait_until 5 screen_shows_skin ||
+  fail "before the press: $("$probe" screen "$window" "$mask" "$off_skin" "$root_colour" 2>&1)"
+read -r x y < <(point_of 10)
+xdotool mousemove $((100 + x)) $((100 + y)) click 1
+screen_changed() { ! screen_shows_skin; }
+wait_until 5 screen_changed || fail "a press on track 1's button changed nothing on screen"
+
+playing=$("$probe" playing "$window" "$mask" "$off_skin" "$on_skin" "$first_picture" 2>&1) ||
+  fail "track 1 playing: $playing"
+pass "track 1 playing: off skin on 14, $first_picture on 9 (${playing#picture }), on skin elsewhere"
+
+moving=$("$probe" moving "$window" "$mask" 2>&1) || fail "half a second of track 1: $moving"
+pass "half a second of track 1: $moving, nothing else did"
+
 read -r x y < <(point_of 11)
 xdotool mousemove $((100 + x)) $((100 + y)) click 1 2>/dev/null || true
-expect_exit 0 "a press on the close button"
+expect_exit 0 "a press on the close button while track 1 plays"
+
+# --- the other ways out -------------------------------------------------------------------
 
 start_player
 "$probe" close "$window" || fail "cannot send WM_DELETE_WINDOW"

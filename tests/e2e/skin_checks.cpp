@@ -7,25 +7,14 @@
 #include <sstream>
 #include <string>
 
-#include "platform/turbojpeg/turbojpeg_decoder.h"
-#include "skin/build_skin.h"
 #include "tests/e2e/mask_points.h"
 #include "tests/e2e/pixel_set.h"
 #include "tests/e2e/probe_commands.h"
+#include "tests/e2e/probe_support.h"
 #include "tests/e2e/x_connection.h"
 
 namespace qv::probe {
 namespace {
-
-Window ParseWindow(const std::string& text) {
-  return std::stoul(text, nullptr, 0);
-}
-
-std::optional<Skin> LoadSkin(const std::string& maskPath) {
-  BuildSkinResult built = BuildSkin(maskPath);
-  if (!built.skin) std::cerr << "window_probe: " << built.error << '\n';
-  return std::move(built.skin);
-}
 
 PixelSet ShapeOfWindow(Display* display, Window window, int width, int height) {
   PixelSet shape(width, height);
@@ -38,12 +27,6 @@ PixelSet ShapeOfWindow(Display* display, Window window, int width, int height) {
     shape.Add(r.x, r.y, r.x + r.width, r.y + r.height);
   }
   return shape;
-}
-
-std::string Hex(uint32_t rgb) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%06x", rgb & 0xFFFFFFu);
-  return text;
 }
 
 }  // namespace
@@ -65,16 +48,12 @@ int ShapeCommand(Display* display, const Arguments& args) {
 }
 
 // Inside the outline every pixel must be the off skin's, outside it the root colour.
-// Exact: both sides are 8-bit RGB on a 24-bit TrueColor screen, nothing rescales them.
 int ScreenCommand(Display* display, const Arguments& args) {
   const auto skin = LoadSkin(args[1]);
   if (!skin) return 1;
-  ColorBitmap offSkin;
-  const auto decoder = MakeTurboJpegDecoder();
-  if (!decoder || !decoder->Decode(args[2], offSkin)) {
-    std::cerr << "window_probe: cannot decode " << args[2] << '\n';
-    return 1;
-  }
+  const auto decoded = LoadPicture(args[2]);
+  if (!decoded) return 1;
+  const ColorBitmap& offSkin = *decoded;
   const int width = skin->masks.width;
   const int height = skin->masks.height;
   if (offSkin.width != width || offSkin.height != height) {
@@ -84,18 +63,8 @@ int ScreenCommand(Display* display, const Arguments& args) {
   }
   const uint32_t rootColour = static_cast<uint32_t>(std::stoul(args[3], nullptr, 16));
 
-  const Window window = ParseWindow(args[0]);
-  const Window root = DefaultRootWindow(display);
-  int left = 0;
-  int top = 0;
-  Window child = 0;
-  XTranslateCoordinates(display, window, root, 0, 0, &left, &top, &child);
-  const ImagePtr screen(XGetImage(display, root, left, top, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height), AllPlanes, ZPixmap));
-  if (!screen) {
-    std::cerr << "window_probe: cannot read the screen\n";
-    return 1;
-  }
+  const auto screen = CaptureWindow(display, ParseWindow(args[0]), width, height);
+  if (!screen) return 1;
   const PixelSet outline = PixelSetOf(skin->outline, width, height);
   int wrong = 0;
   std::string first;
@@ -103,7 +72,7 @@ int ScreenCommand(Display* display, const Arguments& args) {
     for (int x = 0; x < width; ++x) {
       const bool inside = outline.Contains(x, y);
       const uint32_t expected = inside ? offSkin.At(x, y) : rootColour;
-      const auto seen = static_cast<uint32_t>(XGetPixel(screen.get(), x, y)) & 0xFFFFFFu;
+      const uint32_t seen = screen->At(x, y);
       if (seen == expected) continue;
       if (wrong++ == 0) {
         std::ostringstream where;

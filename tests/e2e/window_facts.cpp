@@ -8,14 +8,11 @@
 
 #include "tests/e2e/find_window.h"
 #include "tests/e2e/probe_commands.h"
+#include "tests/e2e/probe_support.h"
 #include "tests/e2e/x_connection.h"
 
 namespace qv::probe {
 namespace {
-
-Window ParseWindow(const std::string& text) {
-  return std::stoul(text, nullptr, 0);
-}
 
 std::string ClassOf(Display* display, Window window) {
   XClassHint hint{};

@@ -1,5 +1,6 @@
 // Looks at the player's window from outside, the way the X server sees it, for the
-// end-to-end driver: window facts, outline, cursor, pixels on screen, close requests.
+// end-to-end driver: window facts, outline, cursor, pixels on screen (idle and while a
+// track plays), close requests.
 
 #include <X11/Xlib.h>
 
@@ -29,6 +30,9 @@ constexpr Command kCommands[] = {
     {"shape", 2, qv::probe::ShapeCommand, "shape <window> <mask.bmp>"},
     {"screen", 4, qv::probe::ScreenCommand, "screen <window> <mask.bmp> <skin.jpg> <RRGGBB>"},
     {"close", 1, qv::probe::CloseCommand, "close <window>"},
+    {"playing", 5, qv::probe::PlayingCommand,
+     "playing <window> <mask.bmp> <off.jpg> <on.jpg> <picture.jpg>"},
+    {"moving", 2, qv::probe::MovingCommand, "moving <window> <mask.bmp>"},
 };
 
 int Usage() {
