@@ -57,8 +57,13 @@ void ForEachRun(const uint8_t* bits, int begin, int end, LayRun layRun) {
 
 // The off layer over [begin, end): the off skin inside the outline, black outside.
 void LayOffSkin(const uint32_t* off, const uint8_t* shape, int begin, int end, uint32_t* to) {
-  std::fill(to + begin, to + end, 0u);
-  ForEachRun<true>(shape, begin, end, [&](int b, int e) { std::copy(off + b, off + e, to + b); });
+  int blackFrom = begin;
+  ForEachRun<true>(shape, begin, end, [&](int b, int e) {
+    std::fill(to + blackFrom, to + b, 0u);
+    std::copy(off + b, off + e, to + b);
+    blackFrom = e;
+  });
+  std::fill(to + blackFrom, to + end, 0u);
 }
 
 // Picture pixels [sx, sx + count) of one picture row, black where they fall outside it.
