@@ -372,20 +372,9 @@ Module AmberDrift() {
   Climax(score);
   Outro(score);
 
-  Module module;
-  module.title = "amber drift";
-  module.globalVolume = 128;
-  module.mixingVolume = 85;
   constexpr std::array<uint8_t, kChannelCount> kPans = {32, 32, 30, 40, 24, 32, 32, 32, 18,
                                                         32, 46, 28, 48, 20, 44, 24, 32, 40};
-  for (uint8_t pan : kPans)
-    module.channels.push_back(qv::make_music::Channel{pan, 64});
-  module.samples = AmberSamples();
-  module.patterns = score.Patterns();
-  for (int order = 0; order < score.Orders(); ++order) {
-    module.orders.push_back(static_cast<uint8_t>(order));
-  }
-  return module;
+  return score.ToModule("amber drift", 85, kPans, AmberSamples());
 }
 
 }  // namespace qv::make_music

@@ -343,20 +343,9 @@ Module CobaltOrbit() {
   Drop(score, 26, 29, true);
   Outro(score);
 
-  Module module;
-  module.title = "cobalt orbit";
-  module.globalVolume = 128;
-  module.mixingVolume = 58;
   constexpr std::array<uint8_t, kChannelCount> kPans = {32, 32, 32, 40, 24, 38, 32, 32, 32, 32,
                                                         18, 32, 46, 28, 46, 36, 20, 30, 34, 22};
-  for (uint8_t pan : kPans)
-    module.channels.push_back(qv::make_music::Channel{pan, 64});
-  module.samples = CobaltSamples();
-  module.patterns = score.Patterns();
-  for (int order = 0; order < score.Orders(); ++order) {
-    module.orders.push_back(static_cast<uint8_t>(order));
-  }
-  return module;
+  return score.ToModule("cobalt orbit", 58, kPans, CobaltSamples());
 }
 
 }  // namespace qv::make_music

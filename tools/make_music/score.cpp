@@ -61,4 +61,19 @@ std::vector<Pattern> Score::Patterns() const {
   return patterns;
 }
 
+Module Score::ToModule(std::string title, uint8_t mixingVolume, std::span<const uint8_t> pans,
+                       std::vector<Sample> samples) const {
+  Module module;
+  module.title = std::move(title);
+  module.globalVolume = 128;
+  module.mixingVolume = mixingVolume;
+  for (uint8_t pan : pans)
+    module.channels.push_back(Channel{pan, 64});
+  module.samples = std::move(samples);
+  module.patterns = Patterns();
+  for (int order = 0; order < Orders(); ++order)
+    module.orders.push_back(static_cast<uint8_t>(order));
+  return module;
+}
+
 }  // namespace qv::make_music

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "tools/make_music/it_module.h"
@@ -29,6 +32,11 @@ class Score {
   void SetVolume(int row, int channel, int volume);
 
   std::vector<Pattern> Patterns() const;
+
+  // The whole song as a module: one channel a pan (at full volume), one pattern an order,
+  // played in order.
+  Module ToModule(std::string title, uint8_t mixingVolume, std::span<const uint8_t> pans,
+                  std::vector<Sample> samples) const;
 
  private:
   size_t Index(int row, int channel) const;
