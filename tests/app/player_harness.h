@@ -7,10 +7,10 @@
 
 #include "app/app_state.h"
 #include "platform/headless/headless_window_system.h"
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/scratch_dir.h"
+#include "tests/support/bmp_fixture.h"
 #include "tests/support/fake_decoder.h"
 #include "tests/support/recording_engine.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv::test {
 

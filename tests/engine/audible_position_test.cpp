@@ -5,8 +5,8 @@
 #include <string>
 
 #include "music/openmpt/openmpt_engine.h"
+#include "music/openmpt/stepped_output.h"
 #include "tests/engine/fixture_modules.h"
-#include "tests/engine/simulated_output.h"
 
 namespace qv::test {
 namespace {
@@ -35,11 +35,11 @@ class AudiblePositionTest : public testing::TestWithParam<Device> {};
 TEST_P(AudiblePositionTest, AnswersTheRowLeavingTheSpeakerWithinTenMilliseconds) {
   const Device device = GetParam();
   constexpr int kRows = 16;
-  ScratchFolder folder;
-  SimulatedOutput output;
+  ScratchDir folder;
+  SteppedOutput output;
   OpenMptEngine engine{output.Opener(), output.Clock()};
   ASSERT_TRUE(engine.Init(kNoSoundDevice, kOutputRate));
-  const MusicHandle music = engine.MusicLoad(folder.WriteModule("t.it", ToneModule(3, kRows)));
+  const MusicHandle music = engine.MusicLoad(WriteModule(folder, "t.it", ToneModule(3, kRows)));
   ASSERT_NE(music, 0u);
 
   const double speakerRate = kOutputRate * (1.0 + device.drift);

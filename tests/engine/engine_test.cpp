@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "music/openmpt/openmpt_engine.h"
+#include "music/openmpt/stepped_output.h"
 #include "tests/engine/fixture_modules.h"
-#include "tests/engine/simulated_output.h"
 #include "tests/engine/sound_measures.h"
 
 namespace qv::test {
@@ -21,7 +21,7 @@ class EngineTest : public testing::Test {
   void SetUp() override { ASSERT_TRUE(engine.Init(kNoSoundDevice, kOutputRate)); }
 
   MusicHandle Load(const make_music::Module& module, const std::string& name = "track.it") {
-    return engine.MusicLoad(folder.WriteModule(name, module));
+    return engine.MusicLoad(WriteModule(folder, name, module));
   }
 
   // Pulls until `music` has ended (at most a minute); everything pulled, its frames
@@ -35,8 +35,8 @@ class EngineTest : public testing::Test {
     return sound;
   }
 
-  ScratchFolder folder;
-  SimulatedOutput output;
+  ScratchDir folder;
+  SteppedOutput output;
   OpenMptEngine engine{output.Opener(), output.Clock()};
 };
 

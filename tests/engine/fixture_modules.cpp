@@ -47,31 +47,9 @@ make_music::Module ToneModule(int orders, int rows, const std::vector<int>& extr
   return module;
 }
 
-ScratchFolder::ScratchFolder() {
-  const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = info->name();
-  std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests: "Case/1"
-  path_ = std::filesystem::temp_directory_path() /
-          ("qv_engine_" + name + "_" + std::to_string(std::random_device{}()));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ScratchFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-  const std::filesystem::path file = path_ / name;
-  std::ofstream out(file, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  return file.string();
-}
-
-std::string ScratchFolder::WriteModule(const std::string& name,
-                                       const make_music::Module& module) const {
-  return Write(name, make_music::WriteItModule(module));
+std::string WriteModule(const ScratchDir& folder, const std::string& name,
+                        const make_music::Module& module) {
+  return folder.Write(name, make_music::WriteItModule(module)).string();
 }
 
 }  // namespace qv::test

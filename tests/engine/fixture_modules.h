@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
 #include "tools/make_music/it_module.h"
 
 namespace qv::test {
@@ -18,20 +19,8 @@ constexpr uint64_t kFramesPerRow = 5292;
 // every pattern and on each row listed in `extraNotes` (of the first pattern).
 make_music::Module ToneModule(int orders, int rows, const std::vector<int>& extraNotes = {});
 
-// A temporary folder for one test's module files, removed afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
-  std::string WriteModule(const std::string& name, const make_music::Module& module) const;
-
- private:
-  std::filesystem::path path_;
-};
+// Writes `module` into the scratch folder as `name`; returns the file's path.
+std::string WriteModule(const ScratchDir& folder, const std::string& name,
+                        const make_music::Module& module);
 
 }  // namespace qv::test

@@ -97,10 +97,10 @@ EndWindow WaitUntilEnded(OpenMptEngine& engine, MusicHandle music, Clock::time_p
 }
 
 TEST(SystemOutputTest, NoSoundDeviceAdvancesInRealTime) {
-  ScratchFolder folder;
+  ScratchDir folder;
   OpenMptEngine engine;
   ASSERT_TRUE(engine.Init(kNoSoundDevice, kOutputRate));
-  const MusicHandle music = engine.MusicLoad(folder.WriteModule("t.it", ToneModule(2, 8)));
+  const MusicHandle music = engine.MusicLoad(WriteModule(folder, "t.it", ToneModule(2, 8)));
   const double duration = 16 * kRowSeconds;  // 1.92 s
 
   const auto start = Clock::now();
@@ -121,14 +121,14 @@ TEST(SystemOutputTest, NoSoundDeviceAdvancesInRealTime) {
 }
 
 TEST(SystemOutputTest, DefaultDevicePlaysThroughSdl) {
-  ScratchFolder folder;
+  ScratchDir folder;
   const std::string written = (folder.path() / "out.raw").string();
   const ScopedEnv driver("SDL_AUDIODRIVER", "disk");
   const ScopedEnv file("SDL_DISKAUDIOFILE", written);
   {
     OpenMptEngine engine;
     ASSERT_TRUE(engine.Init(kDefaultDevice, kOutputRate));
-    const MusicHandle music = engine.MusicLoad(folder.WriteModule("t.it", ToneModule(1, 4)));
+    const MusicHandle music = engine.MusicLoad(WriteModule(folder, "t.it", ToneModule(1, 4)));
     engine.ChannelPlay(music, false);
     WaitUntilEnded(engine, music, Clock::now());
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -155,18 +155,18 @@ TEST(SystemOutputTest, DefaultDevicePlaysThroughSdl) {
 // SDL's no-op driver hands the callback buffers of its own size; rendering must keep to the
 // size it is given (the sanitizer run catches a write past it).
 TEST(SystemOutputTest, DefaultDeviceOnSdlsNoOpDriverPlaysToTheEnd) {
-  ScratchFolder folder;
+  ScratchDir folder;
   const ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
   OpenMptEngine engine;
   ASSERT_TRUE(engine.Init(kDefaultDevice, kOutputRate));
-  const MusicHandle music = engine.MusicLoad(folder.WriteModule("t.it", ToneModule(1, 4)));
+  const MusicHandle music = engine.MusicLoad(WriteModule(folder, "t.it", ToneModule(1, 4)));
   engine.ChannelPlay(music, false);
   const EndWindow ended = WaitUntilEnded(engine, music, Clock::now());
   EXPECT_GT(ended.notAfter, 0.0);
 }
 
 TEST(SystemOutputTest, DefaultDeviceThatCannotOpenFailsQuietly) {
-  ScratchFolder folder;
+  ScratchDir folder;
   for (const char* driver : {"alsa", "no-such-driver"}) {
     SCOPED_TRACE(driver);
     const ScopedEnv choice("SDL_AUDIODRIVER", driver);

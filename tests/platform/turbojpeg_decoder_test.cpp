@@ -7,7 +7,7 @@
 #include <fstream>
 #include <vector>
 
-#include "tests/skin/scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

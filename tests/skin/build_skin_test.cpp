@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "skin/decode_mask.h"
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/scratch_dir.h"
+#include "tests/support/bmp_fixture.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "skin/mask_plane.h"
-#include "tests/skin/bmp_fixture.h"
+#include "tests/support/bmp_fixture.h"
 
 namespace qv {
 namespace {

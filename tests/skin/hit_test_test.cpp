@@ -5,7 +5,7 @@
 
 #include "skin/decode_mask.h"
 #include "skin/mask_plane.h"
-#include "tests/skin/bmp_fixture.h"
+#include "tests/support/bmp_fixture.h"
 
 namespace qv {
 namespace {

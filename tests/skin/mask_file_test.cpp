@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/skin/bmp_fixture.h"
+#include "tests/support/bmp_fixture.h"
 
 namespace qv {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "skin/mask_file.h"
-#include "tests/skin/bmp_fixture.h"
-#include "tests/skin/scratch_dir.h"
+#include "tests/support/bmp_fixture.h"
+#include "tests/support/scratch_dir.h"
 
 namespace qv {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/skin/bmp_fixture.h"
+#include "tests/support/bmp_fixture.h"
 
 namespace qv::test {
 namespace {

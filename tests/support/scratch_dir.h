@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -16,8 +17,10 @@ class ScratchDir {
  public:
   ScratchDir() {
     const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = info->name();
+    std::replace(name.begin(), name.end(), '/', '_');  // parameterised tests: "Case/1"
     path_ = std::filesystem::temp_directory_path() /
-            ("qv_skin_" + std::string(info->name()) + "_" + std::to_string(std::random_device{}()));
+            ("qv_" + name + "_" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(path_);
   }
   ~ScratchDir() {
